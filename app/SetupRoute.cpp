@@ -1,0 +1,6 @@
+#include "InstallerApp.h"
+
+int InstallerApp::RunSetup()
+{
+    return false;
+}

@@ -1,0 +1,6 @@
+#include "InstallerApp.h"
+
+int InstallerApp::RunUpgrade(const CString&)
+{
+    return ROUTE_STOP;
+}

@@ -1,0 +1,5 @@
+#include "WaitCursor.h"
+
+CWaitCursor::CWaitCursor() : previous(nullptr) {}
+
+CWaitCursor::~CWaitCursor() {}
