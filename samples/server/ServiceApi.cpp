@@ -1,0 +1,12 @@
+#include "ServiceApi.h"
+
+bool ServiceApi::Load()
+{
+    HMODULE advapi = LoadLibraryA("advapi32.dll");
+    if (!advapi)
+        return false;
+    startDispatcher = (StartDispatcher)GetProcAddress(advapi, "StartServiceCtrlDispatcherA");
+    registerHandler = (RegisterHandler)GetProcAddress(advapi, "RegisterServiceCtrlHandlerA");
+    setStatus = (SetStatus)GetProcAddress(advapi, "SetServiceStatus");
+    return startDispatcher && registerHandler && setStatus;
+}
