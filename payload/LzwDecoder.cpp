@@ -119,12 +119,12 @@ unsigned long PayloadArchiveReader::DecodeChunk(unsigned char* buffer, unsigned 
             prev = LZW_NO_CODE;
             continue;
         }
-        if (code == LZW_END_CODE)
-            break;
         if (nextCode < LZW_FIRST_CODE) {
             Fail(FAULT_DAMAGED);   // no clear code yet
             break;
         }
+        if (code == LZW_END_CODE)
+            break;
         if (prev == LZW_NO_CODE) {
             if (code > 0xFF) {
                 Fail(FAULT_DAMAGED);   // no string to extend
