@@ -12,6 +12,8 @@ namespace {
 // it does not fit or a key has more than two characters.
 bool BuildBrandingFile(const BrandingProfile& profile, unsigned char* buffer, size_t* size)
 {
+    if (profile.GetSavedSize() > BRANDING_WRITER_BUFFER)
+        return false;
     buffer[0] = 'K';
     buffer[1] = 'K';
     size_t at = BRANDING_MAGIC_SIZE;
@@ -19,7 +21,7 @@ bool BuildBrandingFile(const BrandingProfile& profile, unsigned char* buffer, si
         const CString& key = profile.KeyAt(i);
         const CString& value = profile.ValueAt(i);
         size_t length = (size_t)value.GetLength();
-        if (key.GetLength() > 2 || BRANDING_WRITER_BUFFER - at < BRANDING_ENTRY_HEADER_SIZE + length)
+        if (key.GetLength() > 2)
             return false;
         // A key read from a file may be shorter: its zero byte is written
         // back, so the file reads back the same.
@@ -49,6 +51,14 @@ bool WriteNewFile(const char* path, const unsigned char* data, size_t size)
     return written;
 }
 
+}
+
+size_t BrandingProfile::GetSavedSize() const
+{
+    size_t size = BRANDING_MAGIC_SIZE;
+    for (int i = 0; i < GetCount(); ++i)
+        size += BRANDING_ENTRY_HEADER_SIZE + (size_t)ValueAt(i).GetLength();
+    return size;
 }
 
 bool BrandingProfile::SaveBrandingFile(const char* path) const

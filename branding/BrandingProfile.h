@@ -76,6 +76,8 @@ public:
     // writer, a key is longer than two characters, or the file cannot be
     // created, written or closed.
     bool SaveBrandingFile(const char* path) const;
+    // The size in bytes of the file SaveBrandingFile would write.
+    size_t GetSavedSize() const;
 
     // The body's encoding, in place; bytes[0] is the byte after the magic.
     static void ScrambleBytes(unsigned char* bytes, size_t count);

@@ -1,25 +1,15 @@
-#include "BrandingProfile.h"
-#include "BrandingTestWalk.h"
+#include "BrandingTestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <signal.h>
-#include <stdlib.h>
 #include <sys/resource.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-typedef std::vector<unsigned char> Bytes;
 
 Entries Defaults()
 {
@@ -28,59 +18,7 @@ Entries Defaults()
     return Walk(profile);
 }
 
-// One unscrambled entry whose length field says length, followed by bytes.
-Bytes Entry(const char* key, unsigned length, const std::string& bytes)
-{
-    Bytes entry(4 + bytes.size());
-    entry[0] = (unsigned char)key[0];
-    entry[1] = (unsigned char)key[1];
-    entry[2] = (unsigned char)(length & 0xFF);
-    entry[3] = (unsigned char)(length >> 8);
-    std::copy(bytes.begin(), bytes.end(), entry.begin() + 4);
-    return entry;
-}
-
-Bytes Entry(const char* key, const std::string& value) { return Entry(key, (unsigned)value.size(), value); }
-
-// A branding file: the magic, then the entries, scrambled.
-Bytes BrandingFile(const std::vector<Bytes>& entries)
-{
-    Bytes body;
-    for (const Bytes& e : entries)
-        body.insert(body.end(), e.begin(), e.end());
-    BrandingProfile::ScrambleBytes(body.data(), body.size());
-    Bytes file(2 + body.size(), 'K');
-    std::copy(body.begin(), body.end(), file.begin() + 2);
-    return file;
-}
-
-class BrandingFileTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::path(::testing::TempDir()) / "branding-XXXXXX").string();
-        ASSERT_NE(nullptr, mkdtemp(pattern.data()));
-        folder = pattern;
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    std::string PathOf(const char* name) const { return (folder / name).string(); }
-
-    std::string Write(const char* name, const Bytes& bytes) const
-    {
-        std::string path = PathOf(name);
-        std::ofstream(path, std::ios::binary).write((const char*)bytes.data(), (std::streamsize)bytes.size());
-        return path;
-    }
-
-    static Bytes Read(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    fs::path folder;
-};
+using BrandingFileTest = BrandingScratchTest;
 
 }
 
@@ -119,11 +57,11 @@ TEST_F(BrandingFileTest, SaveWritesTheWorkedExample)
     profile.SetPN("abc");
     std::string path = PathOf("mw3ras.lib");
     ASSERT_TRUE(profile.SaveBrandingFile(path.c_str()));
-    EXPECT_EQ(Bytes({0x4B, 0x4B, 0x05, 0xE5, 0x32, 0x03, 0x12, 0x23, 0x30}), Read(path));
+    EXPECT_EQ(Bytes({0x4B, 0x4B, 0x05, 0xE5, 0x32, 0x03, 0x12, 0x23, 0x30}), ReadFile(path));
 
     BrandingProfile empty;
     ASSERT_TRUE(empty.SaveBrandingFile(path.c_str())) << "replaces the existing file";
-    EXPECT_EQ(Bytes({'K', 'K'}), Read(path));
+    EXPECT_EQ(Bytes({'K', 'K'}), ReadFile(path));
 }
 
 TEST_F(BrandingFileTest, LoadLaysTheFileOverTheDefaults)
@@ -178,7 +116,7 @@ TEST_F(BrandingFileTest, LoadLaysTheFileOverTheDefaults)
         BrandingProfile loaded;
         EXPECT_EQ(c.status == READ, loaded.LoadBrandingFile(path.c_str())) << c.description;
         EXPECT_EQ(expected, Walk(loaded)) << c.description;
-        EXPECT_EQ(c.file, Read(path)) << c.description << ": the file itself is never changed";
+        EXPECT_EQ(c.file, ReadFile(path)) << c.description << ": the file itself is never changed";
 
         Bytes copy = c.file;
         BrandingProfile read;
@@ -242,7 +180,7 @@ TEST_F(BrandingFileTest, RemovedKeyIsNotWritten)
     saved.SetPN("");
     std::string path = PathOf("mw3ras.lib");
     ASSERT_TRUE(saved.SaveBrandingFile(path.c_str()));
-    Bytes file = Read(path);
+    Bytes file = ReadFile(path);
     BrandingProfile read;
     ASSERT_EQ(BRANDING_FILE_READ, read.ReadBrandingBytes(file.data(), file.size()));
     EXPECT_EQ(13, read.GetCount());
@@ -257,7 +195,7 @@ TEST_F(BrandingFileTest, KeyWithAZeroByteReadsBackTheSame)
     EXPECT_EQ(Entries({{"P", "x"}}), Walk(first));
     std::string path = PathOf("mw3ras.lib");
     ASSERT_TRUE(first.SaveBrandingFile(path.c_str()));
-    EXPECT_EQ(BrandingFile({Entry(std::string("P\0", 2).c_str(), "x")}), Read(path));
+    EXPECT_EQ(BrandingFile({Entry(std::string("P\0", 2).c_str(), "x")}), ReadFile(path));
 }
 
 TEST_F(BrandingFileTest, SaveRefusesWhatTheFormatCannotHold)
@@ -279,9 +217,9 @@ TEST_F(BrandingFileTest, SaveRefusesWhatTheFormatCannotHold)
         profile.SetValue(c.key, std::string(c.length, 'v').c_str());
         EXPECT_EQ(c.saved, profile.SaveBrandingFile(path.c_str())) << c.description;
         if (c.saved)
-            EXPECT_EQ(8192u, Read(path).size()) << c.description;
+            EXPECT_EQ(8192u, ReadFile(path).size()) << c.description;
         else
-            EXPECT_EQ(Bytes({'K', 'K', 1, 2, 3}), Read(path)) << c.description << ": the old file stays";
+            EXPECT_EQ(Bytes({'K', 'K', 1, 2, 3}), ReadFile(path)) << c.description << ": the old file stays";
     }
 
     BrandingProfile profile;

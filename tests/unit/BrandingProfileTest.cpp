@@ -1,5 +1,4 @@
-#include "BrandingProfile.h"
-#include "BrandingTestWalk.h"
+#include "BrandingTestFiles.h"
 
 #include <gtest/gtest.h>
 

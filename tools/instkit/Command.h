@@ -27,3 +27,5 @@ extern const Command packCommand;
 extern const Command listCommand;
 extern const Command extractCommand;
 extern const Command blockCommand;
+extern const Command brandingCommand;
+extern const Command brandCommand;

@@ -1,24 +1,13 @@
 #include "Command.h"
 
 #include "BrandingBlock.h"
+#include "WholeFile.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 namespace {
-
-std::vector<unsigned char> ReadWholeFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("Couldn't open the file '" + path + "': " + std::strerror(errno));
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw std::runtime_error("Couldn't read the file '" + path + "': " + std::strerror(errno));
-    return bytes;
-}
 
 int Block(const std::vector<std::string>& arguments)
 {

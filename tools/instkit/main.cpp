@@ -15,6 +15,8 @@ const Command* const commands[] = {
     &listCommand,
     &extractCommand,
     &blockCommand,
+    &brandingCommand,
+    &brandCommand,
 };
 
 void PrintUsage(FILE* out)
