@@ -45,3 +45,10 @@ void LogEvent(const char* program, const char* format, ...)
     WriteFile(file, line, (DWORD)length, &written, NULL);
     CloseHandle(file);
 }
+
+void LogStarted(const char* program, const char* words)
+{
+    char path[MAX_PATH];
+    GetModuleFileNameA(NULL, path, sizeof path);
+    LogEvent(program, *words ? "started %s %s" : "started %s%s", words, path);
+}

@@ -9,3 +9,6 @@ extern const char* const sampleLogPath;
 // Appends one line; format is printf-style (wvsprintfA: at most 1,000
 // characters in all). Waits while another program holds the file.
 void LogEvent(const char* program, const char* format, ...);
+
+// Logs "started [words ]<the program's own path>".
+void LogStarted(const char* program, const char* words);

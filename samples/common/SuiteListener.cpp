@@ -1,5 +1,6 @@
 #include "SuiteListener.h"
 
+#include "SampleLog.h"
 #include "SuiteSignals.h"
 
 SuiteListener::SuiteListener(Handler handler)
@@ -57,4 +58,10 @@ LRESULT CALLBACK SuiteListener::WindowProc(HWND window, UINT message, WPARAM wPa
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool LogSuiteMessage(const char* program, WPARAM wParam)
+{
+    LogEvent(program, "broadcast %u", (unsigned)wParam);
+    return wParam != 2;
 }

@@ -30,3 +30,7 @@ private:
     UINT suiteMessage;
     HWND window;
 };
+
+// The handling of the product's programs: the message goes into the log as
+// "broadcast <wParam>", and wParam 2 ends the program (false).
+bool LogSuiteMessage(const char* program, WPARAM wParam);

@@ -8,11 +8,7 @@ const char* const serverLogName = "server";
 
 namespace {
 
-bool OnSuiteMessage(WPARAM wParam)
-{
-    LogEvent(serverLogName, "broadcast %u", (unsigned)wParam);
-    return wParam != 2;
-}
+bool OnSuiteMessage(WPARAM wParam) { return LogSuiteMessage(serverLogName, wParam); }
 
 SuiteListener listener(OnSuiteMessage);
 
@@ -21,12 +17,10 @@ SuiteListener listener(OnSuiteMessage);
 void RunServer(const char* mode)
 {
     HANDLE mutex = CreateMutexA(NULL, FALSE, RUNNING_MUTEX_NAME);
-    char path[MAX_PATH];
-    GetModuleFileNameA(NULL, path, sizeof path);
     // Logged only once the mutex and the window exist, so that a test that
     // waits for this line finds the server ready for an installer run.
     if (listener.Create("MailWardenServer")) {
-        LogEvent(serverLogName, "started %s %s", mode, path);
+        LogStarted(serverLogName, mode);
         listener.Run();
     }
     LogEvent(serverLogName, "stopped %s", mode);

@@ -2,11 +2,11 @@
 
 #include "SampleLog.h"
 #include "Server.h"
-#include "ServiceApi.h"
+#include "ServiceProcessApi.h"
 
 namespace {
 
-ServiceApi api;
+ServiceProcessApi api;
 SERVICE_STATUS_HANDLE statusHandle;
 SERVICE_STATUS status;
 

@@ -1,6 +1,6 @@
-#include "ServiceApi.h"
+#include "ServiceProcessApi.h"
 
-bool ServiceApi::Load()
+bool ServiceProcessApi::Load()
 {
     HMODULE advapi = LoadLibraryA("advapi32.dll");
     if (!advapi)
