@@ -31,7 +31,11 @@ CString ReadWindowsDirectory()
 
 }
 
-InstallerApp::InstallerApp() : autostartRegistered(0), isNT(0), silent(false), keepTemp(false) {}
+InstallerApp::InstallerApp()
+    : autostartRegistered(0), isNT(0), silent(false), keepTemp(false), setupCompleted(false),
+      promptCancelled(false)
+{
+}
 
 InstallerApp::~InstallerApp() {}
 
@@ -83,5 +87,15 @@ bool InstallerApp::InitInstance()
         RunSetup();
 
     // 11. No message loop: the process ends.
+    exitCode = ExitStatusOf(route);
     return false;
+}
+
+int InstallerApp::ExitStatusOf(int route) const
+{
+    if (route == ROUTE_DONE)
+        return 0;
+    if (route == ROUTE_SETUP)
+        return setupCompleted ? 0 : 2;
+    return promptCancelled ? 1 : 2;
 }

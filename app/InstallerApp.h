@@ -20,10 +20,20 @@ public:
     int RunUpgrade(const CString& installFolder);
     int RunSetup();
     void DetectServerAutostart();
+    bool IsFileLocked(const char* path);
 
     int autostartRegistered;
     int isNT;
     bool silent;
     bool keepTemp;
     CString tempDir;
+
+private:
+    // What the exit status reports: 0 the work was done (the upgrade, or a
+    // setup program that ran to its end), 1 the user cancelled the prompt,
+    // 2 anything else.
+    int ExitStatusOf(int route) const;
+
+    bool setupCompleted;   // the setup program was started and ran to its end
+    bool promptCancelled;  // the user cancelled the upgrade prompt
 };
