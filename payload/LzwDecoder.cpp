@@ -11,6 +11,8 @@
 
 #include "LzwFormat.h"
 
+#include <string.h>
+
 unsigned char PayloadArchiveReader::RefillInput()
 {
     // Past the archive's end a read delivers nothing: decoding stale buffer
@@ -40,26 +42,22 @@ void PayloadArchiveReader::Fail(Fault what)
         fault = what;
 }
 
-unsigned short PayloadArchiveReader::ReadCode()
+// ReadCode's way near the end of the input buffer and at the start of an
+// entry: byte by byte, reading the byte after the code's last bit even when
+// none of its bits are needed, so that lookahead always holds the byte of
+// the next unread bit.
+unsigned PayloadArchiveReader::ReadWindow(unsigned end)
 {
-    unsigned width = codeWidth, offset = bitOffset;
     if (lookahead == LZW_NO_CODE)
         lookahead = ReadByte();
-    unsigned code = lookahead & (0xFFu >> offset);
-    unsigned next = ReadByte();
-    lookahead = (unsigned short)next;
-    int missing = (int)(width + offset) - 16;
-    if (missing < 0) {
-        code = (code << (8 + missing)) | (next >> -missing);
-    } else {
-        // The byte after is read even when none of its bits are needed:
-        // lookahead always holds the byte of the next unread bit.
-        unsigned last = ReadByte();
-        lookahead = (unsigned short)last;
-        code = (code << (8 + missing)) | (next << missing) | (last >> (8 - missing));
+    unsigned window = (unsigned)lookahead << 16;
+    lookahead = ReadByte();
+    window |= (unsigned)lookahead << 8;
+    if (end >= 16) {
+        lookahead = ReadByte();
+        window |= lookahead;
     }
-    bitOffset = (unsigned short)((offset + width) & 7);
-    return (unsigned short)code;
+    return window;
 }
 
 void PayloadArchiveReader::ClearDictionary()
@@ -67,23 +65,6 @@ void PayloadArchiveReader::ClearDictionary()
     nextCode = LZW_FIRST_CODE;
     codeWidth = LZW_MIN_WIDTH;
     widthLimit = 1 << LZW_MIN_WIDTH;
-}
-
-// The caller guarantees nextCode < LZW_MAX_CODES and that both codes are
-// below nextCode.
-unsigned short PayloadArchiveReader::AddEntry(unsigned short prefix, unsigned short source)
-{
-    unsigned short code = nextCode++;
-    DictionaryEntry& entry = dictionary[code];
-    entry.prefix = prefix;
-    entry.appended = dictionary[source].first;
-    entry.first = dictionary[prefix].first;
-    lengths[code] = (unsigned short)(lengths[prefix] + 1);
-    if (nextCode == widthLimit) {
-        ++codeWidth;
-        widthLimit = (unsigned short)(1u << codeWidth);
-    }
-    return code;
 }
 
 void PayloadArchiveReader::BeginEntry()
@@ -99,6 +80,27 @@ void PayloadArchiveReader::BeginEntry()
     lookahead = LZW_NO_CODE;
 }
 
+namespace {
+
+// Copies a string that was written earlier in the same chunk, back bytes
+// before to. The copy runs forward so that a string that ends with its own
+// first byte (back < n) reads that byte after writing it. Whole words are
+// moved when they neither overlap nor reach past the chunk's end.
+inline void CopyEarlierString(unsigned char* to, unsigned long back, unsigned long n, unsigned long room)
+{
+    const unsigned char* from = to - back;
+    if (back >= 8 && n + 8 <= room) {
+        for (unsigned long i = 0; i < n; i += 8)
+            memcpy(to + i, from + i, 8);
+    } else {
+        for (unsigned long i = 0; i < n; ++i)
+            to[i] = from[i];
+    }
+}
+
+}
+
+
 unsigned long PayloadArchiveReader::DecodeChunk(unsigned char* buffer, unsigned long capacity)
 {
     chunk = buffer;
@@ -106,6 +108,7 @@ unsigned long PayloadArchiveReader::DecodeChunk(unsigned char* buffer, unsigned 
     unsigned long length = 0;
     unsigned short depth = stackDepth;
     unsigned short prev = prevCode;
+    unsigned base = outputPos;   // the count of buffer[0]
 
     while (depth > 0 && length < capacity)
         buffer[length++] = (unsigned char)stack[--depth];
@@ -133,19 +136,36 @@ unsigned long PayloadArchiveReader::DecodeChunk(unsigned char* buffer, unsigned 
         } else if (nextCode == LZW_MAX_CODES || code > nextCode) {
             Fail(FAULT_DAMAGED);   // no room, or a code not yet defined
             break;
-        } else if (code < nextCode) {
-            AddEntry(prev, code);
         } else {
-            // The code the writer has just defined: the previous string
-            // followed by its own first byte.
-            code = AddEntry(prev, prev);
+            // The new entry is the previous string and the first byte of
+            // this one: it stands where the previous string was written.
+            positions[nextCode] = prevPos;
+            if (code < nextCode)
+                AddEntry(prev, code);
+            else
+                code = AddEntry(prev, prev);   // the code just defined
         }
         prev = code;
 
-        // The string is written backwards from its last byte by walking the
-        // prefix chain. When it does not fit, the bytes past the chunk's end
-        // go on the stack for the next call, the first of them on top.
+        unsigned at = base + (unsigned)length;
+        prevPos = at;
+        if (code <= 0xFF) {
+            buffer[length++] = (unsigned char)code;
+            continue;
+        }
         unsigned long size = lengths[code];
+        unsigned long back = at - positions[code];
+        positions[code] = at;
+        if (size <= capacity - length && back <= length) {
+            CopyEarlierString(buffer + length, back, size, capacity - length);
+            length += size;
+            continue;
+        }
+
+        // Otherwise the string is written backwards from its last byte by
+        // walking the prefix chain. When it does not fit, the bytes past
+        // the chunk's end go on the stack for the next call, the first of
+        // them on top.
         unsigned char* out;
         if (size <= capacity - length) {
             length += size;
@@ -168,5 +188,6 @@ unsigned long PayloadArchiveReader::DecodeChunk(unsigned char* buffer, unsigned 
     chunkLength = length;
     stackDepth = depth;
     prevCode = prev;
+    outputPos = base + (unsigned)length;
     return length;
 }

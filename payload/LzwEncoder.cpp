@@ -154,7 +154,8 @@ std::vector<unsigned char> LzwEncode(const unsigned char* data, size_t size)
     LzwEncoder().Encode(
         [&](unsigned char* buffer, size_t room) {
             size_t n = std::min(room, size - given);
-            memcpy(buffer, data + given, n);
+            if (n)
+                memcpy(buffer, data + given, n);
             given += n;
             return n;
         },

@@ -32,6 +32,9 @@ PayloadArchiveReader::PayloadArchiveReader()
       stackDepth(0),
       lookahead(LZW_NO_CODE),
       lengths(0),
+      positions(0),
+      outputPos(0),
+      prevPos(0),
       chunkBuffer(0),
       inputEnd(0),
       fault(FAULT_NONE),
@@ -96,12 +99,14 @@ bool PayloadArchiveReader::AllocateBuffers()
     stack = (unsigned short*)malloc(STACK_VALUES * sizeof *stack);
     dictionary = (DictionaryEntry*)malloc(LZW_MAX_CODES * sizeof *dictionary);
     lengths = (unsigned short*)malloc(LZW_MAX_CODES * sizeof *lengths);
+    positions = (unsigned*)malloc(LZW_MAX_CODES * sizeof *positions);
     chunkBuffer = (unsigned char*)malloc(CHUNK_CAPACITY);
-    if (!inputBuffer || !stack || !dictionary || !lengths || !chunkBuffer)
+    if (!inputBuffer || !stack || !dictionary || !lengths || !positions || !chunkBuffer)
         return false;
     for (unsigned short c = 0; c <= 0xFF; ++c) {
         dictionary[c].first = c;
         lengths[c] = 1;
+        positions[c] = 0;
     }
     return true;
 }
@@ -174,10 +179,12 @@ void PayloadArchiveReader::CloseArchive()
     free(stack);
     free(dictionary);
     free(lengths);
+    free(positions);
     free(chunkBuffer);
     inputBuffer = 0;
     stack = 0;
     dictionary = 0;
     lengths = 0;
+    positions = 0;
     chunkBuffer = 0;
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "File.h"
+#include "LzwFormat.h"
 #include "String.h"
 
 class PayloadArchiveReader {
@@ -64,9 +65,40 @@ public:
             return RefillInput();
         return inputBuffer[inputPos++];
     }
-    unsigned short ReadCode();
+    // The next code at codeWidth. Codes are cut from a 24-bit window: the
+    // unread bits of lookahead and the two bytes after it, of which only
+    // those that hold bits of the code are consumed.
+    unsigned short ReadCode()
+    {
+        unsigned end = bitOffset + codeWidth;   // at most 7 + 14 bits
+        unsigned window;
+        if (lookahead != LZW_NO_CODE && inputEnd - inputPos >= 2) {
+            window = (unsigned)lookahead << 16 | (unsigned)inputBuffer[inputPos] << 8 | inputBuffer[inputPos + 1];
+            inputPos += end >= 16 ? 2 : 1;
+            lookahead = inputBuffer[inputPos - 1];
+        } else {
+            window = ReadWindow(end);
+        }
+        bitOffset = (unsigned short)(end & 7);
+        return (unsigned short)((window >> (24 - end)) & ((1u << codeWidth) - 1));
+    }
     void ClearDictionary();
-    unsigned short AddEntry(unsigned short prefix, unsigned short source);
+    // Adds prefix's string followed by the first byte of source's string;
+    // the caller guarantees nextCode < 8192 and both codes below nextCode.
+    unsigned short AddEntry(unsigned short prefix, unsigned short source)
+    {
+        unsigned short code = nextCode++;
+        DictionaryEntry& entry = dictionary[code];
+        entry.prefix = prefix;
+        entry.appended = dictionary[source].first;
+        entry.first = dictionary[prefix].first;
+        lengths[code] = (unsigned short)(lengths[prefix] + 1);
+        if (nextCode == widthLimit) {
+            ++codeWidth;
+            widthLimit = (unsigned short)(1u << codeWidth);
+        }
+        return code;
+    }
     // Decodes into buffer until capacity bytes are placed or the end code is
     // read. A result equal to capacity means the entry may go on; a smaller
     // one that it is complete, or that the stream broke (GetFault()).
@@ -83,6 +115,7 @@ private:
     };
 
     unsigned char RefillInput();
+    unsigned ReadWindow(unsigned end);
     bool AllocateBuffers();
     void Fail(Fault what);
 
@@ -112,6 +145,12 @@ private:
     // Length of each code's string, so that it can be written backwards
     // straight into the chunk; literals are 1.
     unsigned short* lengths;
+    // Where each code's string was last written, as a count of the entry's
+    // output bytes (modulo 2^32). A string written earlier in the current
+    // chunk is copied from there instead of walking its prefix chain.
+    unsigned* positions;
+    unsigned outputPos;            // count of the output byte next written
+    unsigned prevPos;              // where prevCode's string was written
     unsigned char* chunkBuffer;    // CHUNK_CAPACITY bytes, one for all entries
     unsigned short inputEnd;       // bytes the last read delivered
     Fault fault;
