@@ -42,22 +42,31 @@ void PayloadArchiveReader::Fail(Fault what)
         fault = what;
 }
 
-// ReadCode's way near the end of the input buffer and at the start of an
-// entry: byte by byte, reading the byte after the code's last bit even when
-// none of its bits are needed, so that lookahead always holds the byte of
-// the next unread bit.
-unsigned PayloadArchiveReader::ReadWindow(unsigned end)
+unsigned short PayloadArchiveReader::ReadCode()
 {
+    unsigned end = bitOffset + codeWidth;   // at most 7 + 14 bits
     if (lookahead == LZW_NO_CODE)
         lookahead = ReadByte();
     unsigned window = (unsigned)lookahead << 16;
     lookahead = ReadByte();
     window |= (unsigned)lookahead << 8;
+    // The byte after the code's last bit is read even when none of its bits
+    // are needed: lookahead always holds the byte of the next unread bit.
     if (end >= 16) {
         lookahead = ReadByte();
         window |= lookahead;
     }
-    return window;
+    bitOffset = (unsigned short)(end & 7);
+    return (unsigned short)((window >> (24 - end)) & ((1u << codeWidth) - 1));
+}
+
+void PayloadArchiveReader::SyncInput(unsigned bit)
+{
+    if (lookahead == LZW_NO_CODE || fault != FAULT_NONE)
+        return;
+    inputPos = (unsigned short)((bit >> 3) + 1);
+    lookahead = inputBuffer[bit >> 3];
+    bitOffset = (unsigned short)(bit & 7);
 }
 
 void PayloadArchiveReader::ClearDictionary()
@@ -109,12 +118,27 @@ unsigned long PayloadArchiveReader::DecodeChunk(unsigned char* buffer, unsigned 
     unsigned short depth = stackDepth;
     unsigned short prev = prevCode;
     unsigned base = outputPos;   // the count of buffer[0]
+    // While the four bytes from the lookahead byte on are in the input
+    // buffer, a code is cut from them at once and only this bit position
+    // (of the next unread bit, counted from the buffer's start) moves; the
+    // fields are brought up to date before ReadCode and on the way out.
+    unsigned bit = lookahead == LZW_NO_CODE ? 0 : (inputPos - 1u) * 8 + bitOffset;
 
     while (depth > 0 && length < capacity)
         buffer[length++] = (unsigned char)stack[--depth];
 
     while (length < capacity) {
-        unsigned short code = ReadCode();
+        unsigned short code;
+        if (lookahead != LZW_NO_CODE && (bit >> 3) + 4 <= inputEnd) {
+            const unsigned char* in = inputBuffer + (bit >> 3);
+            unsigned window = (unsigned)in[0] << 24 | (unsigned)in[1] << 16 | (unsigned)in[2] << 8 | in[3];
+            code = (unsigned short)((window << (bit & 7)) >> (32 - codeWidth));
+            bit += codeWidth;
+        } else {
+            SyncInput(bit);
+            code = ReadCode();
+            bit = (inputPos - 1u) * 8 + bitOffset;
+        }
         if (fault != FAULT_NONE)
             break;
         if (code == LZW_CLEAR_CODE) {
@@ -139,7 +163,7 @@ unsigned long PayloadArchiveReader::DecodeChunk(unsigned char* buffer, unsigned 
         } else {
             // The new entry is the previous string and the first byte of
             // this one: it stands where the previous string was written.
-            positions[nextCode] = prevPos;
+            places[nextCode].position = prevPos;
             if (code < nextCode)
                 AddEntry(prev, code);
             else
@@ -153,9 +177,10 @@ unsigned long PayloadArchiveReader::DecodeChunk(unsigned char* buffer, unsigned 
             buffer[length++] = (unsigned char)code;
             continue;
         }
-        unsigned long size = lengths[code];
-        unsigned long back = at - positions[code];
-        positions[code] = at;
+        StringPlace& place = places[code];
+        unsigned long size = place.length;
+        unsigned long back = at - place.position;
+        place.position = at;
         if (size <= capacity - length && back <= length) {
             CopyEarlierString(buffer + length, back, size, capacity - length);
             length += size;
@@ -185,6 +210,7 @@ unsigned long PayloadArchiveReader::DecodeChunk(unsigned char* buffer, unsigned 
         *--out = (unsigned char)code;
     }
 
+    SyncInput(bit);
     chunkLength = length;
     stackDepth = depth;
     prevCode = prev;

@@ -31,8 +31,7 @@ PayloadArchiveReader::PayloadArchiveReader()
       prevCode(LZW_NO_CODE),
       stackDepth(0),
       lookahead(LZW_NO_CODE),
-      lengths(0),
-      positions(0),
+      places(0),
       outputPos(0),
       prevPos(0),
       chunkBuffer(0),
@@ -98,15 +97,14 @@ bool PayloadArchiveReader::AllocateBuffers()
     inputBuffer = (unsigned char*)malloc(INPUT_BUFFER_SIZE);
     stack = (unsigned short*)malloc(STACK_VALUES * sizeof *stack);
     dictionary = (DictionaryEntry*)malloc(LZW_MAX_CODES * sizeof *dictionary);
-    lengths = (unsigned short*)malloc(LZW_MAX_CODES * sizeof *lengths);
-    positions = (unsigned*)malloc(LZW_MAX_CODES * sizeof *positions);
+    places = (StringPlace*)malloc(LZW_MAX_CODES * sizeof *places);
     chunkBuffer = (unsigned char*)malloc(CHUNK_CAPACITY);
-    if (!inputBuffer || !stack || !dictionary || !lengths || !positions || !chunkBuffer)
+    if (!inputBuffer || !stack || !dictionary || !places || !chunkBuffer)
         return false;
     for (unsigned short c = 0; c <= 0xFF; ++c) {
         dictionary[c].first = c;
-        lengths[c] = 1;
-        positions[c] = 0;
+        places[c].length = 1;
+        places[c].position = 0;
     }
     return true;
 }
@@ -178,13 +176,11 @@ void PayloadArchiveReader::CloseArchive()
     free(inputBuffer);
     free(stack);
     free(dictionary);
-    free(lengths);
-    free(positions);
+    free(places);
     free(chunkBuffer);
     inputBuffer = 0;
     stack = 0;
     dictionary = 0;
-    lengths = 0;
-    positions = 0;
+    places = 0;
     chunkBuffer = 0;
 }

@@ -65,23 +65,8 @@ public:
             return RefillInput();
         return inputBuffer[inputPos++];
     }
-    // The next code at codeWidth. Codes are cut from a 24-bit window: the
-    // unread bits of lookahead and the two bytes after it, of which only
-    // those that hold bits of the code are consumed.
-    unsigned short ReadCode()
-    {
-        unsigned end = bitOffset + codeWidth;   // at most 7 + 14 bits
-        unsigned window;
-        if (lookahead != LZW_NO_CODE && inputEnd - inputPos >= 2) {
-            window = (unsigned)lookahead << 16 | (unsigned)inputBuffer[inputPos] << 8 | inputBuffer[inputPos + 1];
-            inputPos += end >= 16 ? 2 : 1;
-            lookahead = inputBuffer[inputPos - 1];
-        } else {
-            window = ReadWindow(end);
-        }
-        bitOffset = (unsigned short)(end & 7);
-        return (unsigned short)((window >> (24 - end)) & ((1u << codeWidth) - 1));
-    }
+    // The next code at codeWidth, read byte by byte.
+    unsigned short ReadCode();
     void ClearDictionary();
     // Adds prefix's string followed by the first byte of source's string;
     // the caller guarantees nextCode < 8192 and both codes below nextCode.
@@ -92,7 +77,7 @@ public:
         entry.prefix = prefix;
         entry.appended = dictionary[source].first;
         entry.first = dictionary[prefix].first;
-        lengths[code] = (unsigned short)(lengths[prefix] + 1);
+        places[code].length = (unsigned short)(places[prefix].length + 1);
         if (nextCode == widthLimit) {
             ++codeWidth;
             widthLimit = (unsigned short)(1u << codeWidth);
@@ -115,7 +100,9 @@ private:
     };
 
     unsigned char RefillInput();
-    unsigned ReadWindow(unsigned end);
+    // Sets inputPos, lookahead and bitOffset from a bit position in the
+    // input buffer (see DecodeChunk).
+    void SyncInput(unsigned bit);
     bool AllocateBuffers();
     void Fail(Fault what);
 
@@ -142,13 +129,16 @@ private:
     CFile archiveFile;
     char stampText[STAMP_TEXT_SIZE];
 
-    // Length of each code's string, so that it can be written backwards
-    // straight into the chunk; literals are 1.
-    unsigned short* lengths;
-    // Where each code's string was last written, as a count of the entry's
-    // output bytes (modulo 2^32). A string written earlier in the current
-    // chunk is copied from there instead of walking its prefix chain.
-    unsigned* positions;
+    // For each code: where its string was last written, as a count of the
+    // entry's output bytes (modulo 2^32), so that a string written earlier
+    // in the current chunk is copied from there instead of walking its
+    // prefix chain; and its length, so that it can be placed at once.
+    // Literals have length 1.
+    struct StringPlace {
+        unsigned position;
+        unsigned short length;
+    };
+    StringPlace* places;
     unsigned outputPos;            // count of the output byte next written
     unsigned prevPos;              // where prevCode's string was written
     unsigned char* chunkBuffer;    // CHUNK_CAPACITY bytes, one for all entries
