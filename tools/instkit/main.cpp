@@ -1,5 +1,6 @@
-// instkit: packs, lists and extracts payload archives and makes branding
-// blocks, with the very reader the installer uses.
+// instkit: packs, lists and extracts payload archives, makes branding
+// blocks, writes and shows branding files and brands built installers, with
+// the very readers the installer uses.
 #include "Command.h"
 
 #include "Message.h"
