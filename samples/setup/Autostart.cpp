@@ -16,8 +16,10 @@ const char* RegisterServerAutostart(const char* serverPath, const char* displayN
 {
     // Quoted: the installation folder usually holds a blank.
     CString command;
+    if (IsNtFamily()) {
+        command.Format("\"%s\" -service", serverPath);
+        return InstallServerService(1, command, displayName) ? "service" : NULL;
+    }
     command.Format("\"%s\"", serverPath);
-    if (IsNtFamily())
-        return InstallServerService(1, command, displayName) ? "service" : "failed";
-    return WriteMachineString(RUN_SERVICES_KEY, "Keltermax_MailWarden", command) ? "runservices" : "failed";
+    return WriteMachineString(RUN_SERVICES_KEY, "Keltermax_MailWarden", command) ? "runservices" : NULL;
 }

@@ -13,7 +13,9 @@ bool WriteMessageStore(const char* cacheFolder);
 // Stores a string value under HKEY_LOCAL_MACHINE, creating the key path.
 bool WriteMachineString(const char* subKey, const char* name, const char* text);
 
-// Registers the server to start with the system: the NT service on the NT
-// family, the RunServices value on the 9x family. Returns which one
-// ("service", "runservices") or "failed".
+// Registers the server to start with the system: the NT service (with the
+// server's -service switch) on the NT family, the RunServices value on the
+// 9x family. Returns which one
+// ("service", "runservices"), or null when it failed (GetLastError says
+// why).
 const char* RegisterServerAutostart(const char* serverPath, const char* displayName);

@@ -72,8 +72,11 @@ int Install(const char* installFolder)
     LogEvent(logName, "registry %s", registered ? "written" : "failed");
 
     // 5. The server starts with the system.
-    LogEvent(logName, "autostart %s",
-             RegisterServerAutostart(JoinPath(installFolder, profile.GetEX()), profile.GetPN()));
+    const char* autostart = RegisterServerAutostart(JoinPath(installFolder, profile.GetEX()), profile.GetPN());
+    if (autostart)
+        LogEvent(logName, "autostart %s", autostart);
+    else
+        LogEvent(logName, "autostart failed, error %lu", GetLastError());
     return registered ? 0 : 1;
 }
 

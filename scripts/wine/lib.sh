@@ -64,6 +64,19 @@ new_prefix() {
     cp -a "$template" "$1"
     rm -f "$1/.ready"
     set_windows_version "$1" "$2"
+    quiet_prefix "$1"
+}
+
+# Wine's own auto-start services (device drivers, plug and play, the event
+# log) serve no test, and under qemu some of them crash while starting, each
+# crash a Wine process more and a crash dialog that a test would take for a
+# window of the program it runs. They start on demand instead, and a crash
+# shows no dialog (its backtrace still goes to the terminal).
+quiet_prefix() {
+    for service in Eventlog MountMgr NDIS nsiproxy PlugPlay; do
+        printf '\n[System\\\\CurrentControlSet\\\\Services\\\\%s] 1\n"Start"=dword:00000003\n' "$service" >> "$1/system.reg"
+    done
+    printf '\n[Software\\\\Wine\\\\WineDbg] 1\n"ShowCrashDialog"=dword:00000000\n' >> "$1/user.reg"
 }
 
 # Wine reads the version from HKCU\Software\Wine when its server starts;

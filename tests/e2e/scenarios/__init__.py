@@ -1,0 +1,1 @@
+"""The scenarios, one module per part of the installer they exercise."""
