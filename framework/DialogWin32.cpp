@@ -20,6 +20,25 @@ void DDX_Radio(CDataExchange* dx, int firstId, int& value)
     }
 }
 
+namespace {
+
+// A modal dialog appears centred over its owner, or on the screen when it
+// has none, whatever position its template gives.
+void Centre(HWND window, HWND owner)
+{
+    RECT box, area;
+    GetWindowRect(window, &box);
+    if (owner)
+        GetWindowRect(owner, &area);
+    else
+        SetRect(&area, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    int x = area.left + ((area.right - area.left) - (box.right - box.left)) / 2;
+    int y = area.top + ((area.bottom - area.top) - (box.bottom - box.top)) / 2;
+    SetWindowPos(window, NULL, x < 0 ? 0 : x, y < 0 ? 0 : y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}
+
 CDialog::CDialog(unsigned templateId, HWND parent)
     : m_hWnd(NULL), templateId(templateId), parent(parent)
 {
@@ -68,6 +87,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         dialog = (CDialog*)lParam;
         SetWindowLongPtrA(window, DWLP_USER, lParam);
         dialog->m_hWnd = window;
+        Centre(window, dialog->parent);
         return dialog->OnInitDialog();
     case WM_COMMAND:
         if (!dialog || HIWORD(wParam) != BN_CLICKED)

@@ -6,6 +6,9 @@
 
 void ShowMessage(unsigned textId, ...);
 
+// Shows an already formatted text the same way.
+void ShowMessageText(const char* text);
+
 #ifndef _WIN32
 // Host sink: every shown text is recorded, and passed to the hook when one
 // is set (instkit prints it).

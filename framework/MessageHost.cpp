@@ -1,7 +1,5 @@
 #include "Message.h"
 
-#include "String.h"
-
 #include <string>
 #include <vector>
 
@@ -17,15 +15,9 @@ MessageHook currentHook = nullptr;
 
 }
 
-void ShowMessage(unsigned textId, ...)
+void ShowMessageText(const char* text)
 {
-    CString format, text;
-    format.LoadText(textId);
-    va_list args;
-    va_start(args, textId);
-    text.FormatV(format, args);
-    va_end(args);
-    Shown().push_back(text.GetString());
+    Shown().push_back(text);
     if (currentHook)
         currentHook(text);
 }

@@ -1,17 +1,10 @@
 #include "Message.h"
 
 #include "App.h"
-#include "String.h"
 
 #include <windows.h>
 
-void ShowMessage(unsigned textId, ...)
+void ShowMessageText(const char* text)
 {
-    CString format, text;
-    format.LoadText(textId);
-    va_list args;
-    va_start(args, textId);
-    text.FormatV(format, args);
-    va_end(args);
     MessageBoxA(NULL, text, AppName(), MB_OK | MB_ICONEXCLAMATION);
 }
