@@ -30,9 +30,7 @@ TEST_F(ServerServiceTest, WithoutTheServiceNothingButRemovalSucceeds)
 
 TEST_F(ServerServiceTest, InstallCreatesTheServiceAsConfigured)
 {
-    // Wine ships the dial-up networking library, so the service depends
-    // on the remote access manager.
-    ASSERT_TRUE(IsRasInstalled());
+    ASSERT_FALSE(IsRasInstalled());
 
     EXPECT_TRUE(InstallServerService(0, "C:\\MailWarden\\MailWarden.exe -service", "MailWarden Server"));
     EXPECT_EQ(Traces({"The MailWarden Server service was successfully installed"}), TakeTraces());
@@ -45,13 +43,22 @@ TEST_F(ServerServiceTest, InstallCreatesTheServiceAsConfigured)
     EXPECT_EQ((DWORD)SERVICE_ERROR_NORMAL, config.errorControl);
     EXPECT_EQ("C:\\MailWarden\\MailWarden.exe -service", config.executablePath);
     EXPECT_EQ("MailWarden Server", config.displayName);
-    EXPECT_EQ("RasMan;", config.dependencies);
+    EXPECT_EQ("", FirstServerDependency());
     EXPECT_EQ("LocalSystem", config.account);
 
     // A stopped service refuses the interrogation and the stop request.
     EXPECT_FALSE(IsServerServiceRunning());
     EXPECT_FALSE(StopServerService());
     EXPECT_EQ(Traces({"The MailWarden service failed to stop"}), TakeTraces());
+}
+
+TEST_F(ServerServiceTest, WithDialUpNetworkingTheServiceDependsOnTheRemoteAccessManager)
+{
+    HideRasLibrary(false);
+    ASSERT_TRUE(IsRasInstalled());
+
+    EXPECT_TRUE(InstallServerService(1, "C:\\MailWarden\\MailWarden.exe", "MailWarden"));
+    EXPECT_EQ("RasMan", FirstServerDependency());
 }
 
 TEST_F(ServerServiceTest, InstallOverAnExistingServiceRecreatesIt)

@@ -1,14 +1,13 @@
-// Message boxes that the code under test shows, seen from a watcher
-// thread: each box of this process is recorded (title and text) and its OK
-// button pressed, so that the call that showed it returns.
+// Message boxes that the code under test shows on the test's thread: each
+// one is recorded (title and text) and its OK button pressed as soon as it
+// is activated, so that the call that showed it returns. A hook on the
+// thread does it, not a second thread: new threads now and then crash
+// Wine under qemu's emulation.
 #pragma once
 
 #include <windows.h>
 
-#include <atomic>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 struct ShownBox {
@@ -22,15 +21,15 @@ public:
     ~MessageBoxWatcher();
 
     // The boxes pressed so far, in the order they appeared.
-    std::vector<ShownBox> Boxes();
+    const std::vector<ShownBox>& Boxes() const { return boxes; }
 
 private:
-    void Watch();
-    static BOOL CALLBACK Visit(HWND window, LPARAM watcher);
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
 
-    std::atomic<bool> stopping;
-    std::mutex lock;
+    static MessageBoxWatcher* current;
+    HHOOK hook;
     std::vector<ShownBox> boxes;
     std::vector<HWND> pressed;
-    std::thread thread;
 };

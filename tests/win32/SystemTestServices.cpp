@@ -61,10 +61,21 @@ bool QueryServerConfig(ServiceConfig& config)
     config.executablePath = queried->lpBinaryPathName ? queried->lpBinaryPathName : "";
     config.displayName = queried->lpDisplayName ? queried->lpDisplayName : "";
     config.account = queried->lpServiceStartName ? queried->lpServiceStartName : "";
-    config.dependencies.clear();
-    for (const char* name = queried->lpDependencies; name && *name; name += strlen(name) + 1)
-        config.dependencies += std::string(name) + ";";
     return true;
+}
+
+std::string FirstServerDependency()
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Services\\MailWarden", 0, KEY_READ, &key)
+        != ERROR_SUCCESS)
+        return "";
+    DWORD size = 0;
+    RegQueryValueExA(key, "DependOnService", NULL, NULL, NULL, &size);
+    std::vector<char> names(size + 1);
+    RegQueryValueExA(key, "DependOnService", NULL, NULL, (BYTE*)names.data(), &size);
+    RegCloseKey(key);
+    return names.data();
 }
 
 DWORD ServerState()
@@ -84,10 +95,28 @@ bool WaitForServerState(DWORD state, int timeoutSeconds)
     return ServerState() == state;
 }
 
+void HideRasLibrary(bool hide)
+{
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", 0, NULL, 0,
+                                             KEY_ALL_ACCESS, NULL, &key, NULL));
+    // An empty load order disables the library.
+    if (hide)
+        RegSetValueExA(key, "rasapi32", 0, REG_SZ, (const BYTE*)"", 1);
+    else
+        RegDeleteValueA(key, "rasapi32");
+    RegCloseKey(key);
+}
+
 void ServerServiceTest::SetUp()
 {
+    HideRasLibrary(true);
     RemoveServer();
     TakeTraces();
 }
 
-void ServerServiceTest::TearDown() { RemoveServer(); }
+void ServerServiceTest::TearDown()
+{
+    RemoveServer();
+    HideRasLibrary(false);
+}
