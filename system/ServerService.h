@@ -13,6 +13,9 @@ bool InstallServerService(int autostart, const char* executablePath, const char*
 bool RemoveServerService();
 bool DeleteServerService();
 bool StartServerService();
+// True when the service accepted the stop request; it then returns once the
+// service reports the stopped state, its status can no longer be queried,
+// or a minute has passed (traced as a stop that gave up).
 bool StopServerService();
 
 // True on the NT family; a failed version query counts as the 9x family.

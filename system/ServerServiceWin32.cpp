@@ -68,8 +68,8 @@ bool InstallServerService(int autostart, const char* executablePath, const char*
     if (IsServerServiceInstalled())
         RemoveServerService();
     ServiceHandle manager, service;
-    // The server's dial-up features need the remote access manager running
-    // first, where dial-up networking is installed at all.
+    // Where dial-up networking is installed, the server starts only after
+    // its remote access manager.
     bool created = manager.OpenManager()
         && service.Attach(GetServiceApi()->createService(
             manager, serviceName, displayName, SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS,
