@@ -30,6 +30,13 @@ const Command commands[] = {
     {"service-install", 2, ServiceInstall},
     {"service-start", 1, ServiceStart},
     {"service-query", 1, ServiceQuery},
+    {"write-file", 1, WriteFileCommand},
+    {"delete-file", 1, DeleteFileCommand},
+    {"hold-file", 1, HoldFile},
+    {"release-file", 1, ReleaseFile},
+    {"file-info", 1, FileInfo},
+    {"processes", 0, Processes},
+    {"service-delete", 1, ServiceDelete},
 };
 
 bool RunLine(Driver& driver, int number, const std::string& text)
