@@ -337,13 +337,16 @@ def files_in_use_under_the_branded_name(s):
     s.check.equal("exit statuses", [0, 2, 2, 2, 0], [exit_code(run) for run in runs(t)])
 
     def messages(run):
-        return [message(window) for window in windows_of(run) if window["process"] == "Installer.exe"
-                and PROMPT not in " ".join(message(window))]
+        """The installer's message boxes: title and texts."""
+        return [(window["title"], message(window)) for window in windows_of(run)
+                if window["process"] == "Installer.exe" and PROMPT not in " ".join(message(window))]
 
-    s.check.equal("message of the interactive run", [[FILES_IN_USE % (BRANDED_SERVER + " ")]], messages(held))
+    s.check.equal("message of the interactive run", [("Installer", [FILES_IN_USE % (BRANDED_SERVER + " ")])],
+                  messages(held))
     s.check.equal("message of the interactive run with both in use",
-                  [[FILES_IN_USE % (BRANDED_SERVER + " " + ADMIN + " ")]], messages(both))
-    s.check.equal("message of the unattended run", [[CANNOT_CREATE % BRANDED_SERVER]], messages(held_unattended))
+                  [("Installer", [FILES_IN_USE % (BRANDED_SERVER + " " + ADMIN + " ")])], messages(both))
+    s.check.equal("message of the unattended run", [("Installer", [CANNOT_CREATE % BRANDED_SERVER])],
+                  messages(held_unattended))
     s.check.equal("temporary folder after the interactive and the unattended run", [False, False],
                   [folder["exists"] for folder in t.events("dir")])
     shown_at = [record["t"] for record in windows_of(held_unattended)]
