@@ -52,15 +52,6 @@ TEST_F(ServerServiceTest, InstallCreatesTheServiceAsConfigured)
     EXPECT_EQ(Traces({"The MailWarden service failed to stop"}), TakeTraces());
 }
 
-TEST_F(ServerServiceTest, WithDialUpNetworkingTheServiceDependsOnTheRemoteAccessManager)
-{
-    HideRasLibrary(false);
-    ASSERT_TRUE(IsRasInstalled());
-
-    EXPECT_TRUE(InstallServerService(1, "C:\\MailWarden\\MailWarden.exe", "MailWarden"));
-    EXPECT_EQ("RasMan", FirstServerDependency());
-}
-
 TEST_F(ServerServiceTest, InstallOverAnExistingServiceRecreatesIt)
 {
     ASSERT_TRUE(InstallServerService(0, "C:\\Old\\MailWarden.exe", "Old Server"));

@@ -95,22 +95,8 @@ bool WaitForServerState(DWORD state, int timeoutSeconds)
     return ServerState() == state;
 }
 
-void HideRasLibrary(bool hide)
-{
-    HKEY key;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides", 0, NULL, 0,
-                                             KEY_ALL_ACCESS, NULL, &key, NULL));
-    // An empty load order disables the library.
-    if (hide)
-        RegSetValueExA(key, "rasapi32", 0, REG_SZ, (const BYTE*)"", 1);
-    else
-        RegDeleteValueA(key, "rasapi32");
-    RegCloseKey(key);
-}
-
 void ServerServiceTest::SetUp()
 {
-    HideRasLibrary(true);
     RemoveServer();
     TakeTraces();
 }
@@ -118,5 +104,4 @@ void ServerServiceTest::SetUp()
 void ServerServiceTest::TearDown()
 {
     RemoveServer();
-    HideRasLibrary(false);
 }

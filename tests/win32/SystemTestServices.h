@@ -29,10 +29,6 @@ DWORD ServerState();
 // Waits up to timeoutSeconds for the state; true when it was reached.
 bool WaitForServerState(DWORD state, int timeoutSeconds);
 
-// Wine ships the dial-up networking library RASAPI32.DLL; a DLL override
-// of the prefix hides it from LoadLibraryA.
-void HideRasLibrary(bool hide);
-
 // No service "MailWarden" before and after each test: whatever a test
 // leaves behind is stopped and deleted, and the trace is emptied. The
 // tests run without the dial-up networking library: Wine's CreateServiceA
