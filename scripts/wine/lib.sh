@@ -9,12 +9,17 @@
 WINE_ROOT=${WINE_ROOT:-${XDG_CACHE_HOME:-$HOME/.cache}/installer-wine}
 export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
+# rasapi32 stays unloadable: with it, the server's service is created with
+# a dependency list, and Wine 8's CreateServiceA passes such a list on
+# garbled, after which its service control manager fails or hangs.
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=;rasapi32="
 
 # The kernels of some build machines cannot execute 32-bit programs; Wine's
 # 32-bit loader then runs through qemu's user-mode emulation, with a full
-# 4 GB guest address space and the preload of noreplace.c, without which
-# every Wine process spends half a minute probing addresses at start-up.
+# 4 GB guest address space and two preloads: noreplace.c, without which
+# every Wine process spends half a minute probing addresses at start-up, and
+# pagefault.c, without which Wine cannot resolve the page faults that grow a
+# thread's stack.
 ensure_i386_execution() {
     if /usr/lib/wine/wine --version >/dev/null 2>&1 && [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
         return 0
@@ -27,17 +32,21 @@ ensure_i386_execution() {
             > /proc/sys/fs/binfmt_misc/register
     fi
     shim="$WINE_ROOT/preload"
-    source="$(dirname "$0")/noreplace.c"
     mkdir -p "$shim/lib/i386-linux-gnu" "$shim/lib/x86_64-linux-gnu"
-    (
-        flock 9
-        if [ ! -f "$shim/lib/i386-linux-gnu/noreplace.so" ] || [ "$source" -nt "$shim/lib/i386-linux-gnu/noreplace.so" ]; then
-            gcc -m32 -O2 -shared -fPIC -o "$shim/lib/i386-linux-gnu/noreplace.so" "$source" -ldl &&
-                gcc -O2 -shared -fPIC -o "$shim/lib/x86_64-linux-gnu/noreplace.so" "$source"
-        fi
-    ) 9>"$shim/.lock" || return 1
+    preload=""
+    for name in noreplace pagefault; do
+        source="$(dirname "$0")/$name.c"
+        (
+            flock 9
+            if [ ! -f "$shim/lib/i386-linux-gnu/$name.so" ] || [ "$source" -nt "$shim/lib/i386-linux-gnu/$name.so" ]; then
+                gcc -m32 -O2 -shared -fPIC -o "$shim/lib/i386-linux-gnu/$name.so" "$source" -ldl &&
+                    gcc -O2 -shared -fPIC -o "$shim/lib/x86_64-linux-gnu/$name.so" "$source"
+            fi
+        ) 9>"$shim/.lock" || return 1
+        preload="$preload $shim/\$LIB/$name.so"
+    done
     export QEMU_RESERVED_VA=0xffff0000
-    export LD_PRELOAD="$shim/\$LIB/noreplace.so"
+    export LD_PRELOAD="${preload# }"
     /usr/lib/wine/wine --version >/dev/null 2>&1
 }
 
@@ -68,11 +77,16 @@ new_prefix() {
 }
 
 # Wine's own auto-start services (device drivers, plug and play, the event
-# log) serve no test, and under qemu some of them crash while starting, each
-# crash a Wine process more and a crash dialog that a test would take for a
-# window of the program it runs. They start on demand instead, and a crash
-# shows no dialog (its backtrace still goes to the terminal).
+# log, and the HID and USB bus drivers that Wine starts at boot whatever
+# their start type) serve no test. Under qemu some of them crash while
+# starting, and the service control manager then keeps later requests, such
+# as creating the server's service, waiting for minutes. The services start
+# on demand instead, the bus drivers are left out of the copy, and a crash
+# shows no dialog (which a test would take for a window of the program it
+# runs; the backtrace still goes to the terminal).
 quiet_prefix() {
+    awk '/^\[/ { skip = $0 ~ /^\[System\\\\CurrentControlSet\\\\Services\\\\(winebus|winehid|wineusb)[]\\]/ } !skip' \
+        "$1/system.reg" > "$1/system.reg.new" && mv "$1/system.reg.new" "$1/system.reg"
     for service in Eventlog MountMgr NDIS nsiproxy PlugPlay; do
         printf '\n[System\\\\CurrentControlSet\\\\Services\\\\%s] 1\n"Start"=dword:00000003\n' "$service" >> "$1/system.reg"
     done
@@ -86,16 +100,28 @@ set_windows_version() {
 }
 
 # run_session PREFIX FOLDER SECONDS PROGRAM [ARGUMENTS...]: one Wine
-# session: PROGRAM runs in FOLDER under its own Xvfb, with the prefix's own
-# wineserver; after SECONDS it is stopped (status 124). Every process of the
-# prefix ends with the session, background programs and services included,
-# without Wine's grace period.
+# session: PROGRAM runs in FOLDER on an X server of its own, with the
+# prefix's own wineserver; after SECONDS it is stopped (status 124). Every
+# process of the prefix ends with the session, background programs and
+# services included, without Wine's grace period. Xvfb picks its display
+# number itself (-displayfd), so that sessions started side by side never
+# race for one, as those of xvfb-run -a can.
 run_session() {
-    prefix=$1 folder=$2 seconds=$3
+    local prefix=$1 folder=$2 seconds=$3 display_file xvfb status
     shift 3
+    display_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+    xvfb=$!
+    while [ ! -s "$display_file" ]; do
+        kill -0 $xvfb 2>/dev/null || { rm -f "$display_file"; return 1; }
+        sleep 0.1
+    done
     status=0
-    (cd "$folder" && WINEPREFIX="$prefix" xvfb-run -a -s "-screen 0 1024x768x24" \
-        sh -c 'timeout "$0" wine "$@"' "$seconds" "$@") || status=$?
+    (cd "$folder" && DISPLAY=:$(cat "$display_file") WINEPREFIX="$prefix" timeout "$seconds" wine "$@") ||
+        status=$?
     WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+    kill $xvfb 2>/dev/null
+    wait $xvfb 2>/dev/null
+    rm -f "$display_file"
     return $status
 }

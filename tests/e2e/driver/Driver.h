@@ -48,7 +48,6 @@ bool Run(Driver&, const Words&);
 bool RunBackground(Driver&, const Words&);
 bool WaitLog(Driver&, const Words&);
 bool OnWindow(Driver&, const Words&);
-bool Listen(Driver&, const Words&);
 bool ServiceInstall(Driver&, const Words&);
 bool ServiceStart(Driver&, const Words&);
 bool ServiceQuery(Driver&, const Words&);

@@ -5,11 +5,15 @@
 //
 //   driver <scenario file> <transcript file>
 //
+// The driver hears every broadcast of the suite message, from its start.
+//
 // Exit status: 0 when every command ran, 1 when one failed (the transcript
-// says which and why), 2 on wrong arguments.
+// says which and why), 2 on wrong arguments, 3 when Wine's desktop did not
+// come up, so that no window could be created.
 #include "Driver.h"
 
 #include "Pump.h"
+#include "SuiteListener.h"
 #include "Transcript.h"
 
 #include <cstdio>
@@ -26,7 +30,6 @@ const Command commands[] = {
     {"run-background", 1, RunBackground},
     {"wait-log", 2, WaitLog},
     {"on-window", 2, OnWindow},
-    {"listen", 0, Listen},
     {"service-install", 2, ServiceInstall},
     {"service-start", 1, ServiceStart},
     {"service-query", 1, ServiceQuery},
@@ -38,6 +41,25 @@ const Command commands[] = {
     {"processes", 0, Processes},
     {"service-delete", 1, ServiceDelete},
 };
+
+bool OnBroadcast(WPARAM wParam)
+{
+    Write(Record("broadcast").Number("wParam", (long long)wParam));
+    return true;
+}
+
+// The listener's window is the session's first: it waits for Wine's desktop
+// process, which under emulation can take longer to come up than Wine waits
+// for it; a later attempt then finds it. Some sessions never get one.
+bool StartListening(SuiteListener& listener)
+{
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (listener.Create("E2eDriverListener"))
+            return true;
+        Sleep(3000);
+    }
+    return false;
+}
 
 bool RunLine(Driver& driver, int number, const std::string& text)
 {
@@ -71,9 +93,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "driver: cannot read %s or write %s\n", argv[1], argv[2]);
         return 2;
     }
+    Write(Record("begin"));
+    SuiteListener listener(OnBroadcast);
+    if (!StartListening(listener)) {
+        Write(Record("error").Text("no-desktop", "no window can be created").Number("code", GetLastError()));
+        return 3;
+    }
     Driver driver;
     IgnoreExistingWindows(driver);
-    Write(Record("begin"));
     std::string text;
     for (int number = 1; std::getline(scenario, text); ++number) {
         if (!text.empty() && text.back() == '\r')

@@ -1,24 +1,10 @@
 // on-window <match> <action>...   actions: press <id> (a button),
 //                                 select <id> (a radio button), esc, close
-// listen                          records every suite broadcast
 #include "Driver.h"
 
-#include "SuiteListener.h"
 #include "Transcript.h"
 
 #include <cstdlib>
-
-namespace {
-
-bool OnBroadcast(WPARAM wParam)
-{
-    Write(Record("broadcast").Number("wParam", (long long)wParam));
-    return true;
-}
-
-SuiteListener listener(OnBroadcast);
-
-}
 
 bool OnWindow(Driver& driver, const Words& line)
 {
@@ -40,14 +26,5 @@ bool OnWindow(Driver& driver, const Words& line)
         rule.actions.push_back(action);
     }
     driver.rules.push_back(rule);
-    return true;
-}
-
-bool Listen(Driver&, const Words&)
-{
-    if (!listener.Create("E2eDriverListener")) {
-        Write(Record("error").Text("listen", "the window cannot be created"));
-        return false;
-    }
     return true;
 }

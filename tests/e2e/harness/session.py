@@ -13,6 +13,9 @@ from .transcript import Transcript
 NT_VERSIONS = ("nt40", "winxp", "win10")
 # The scenario's programs lie in C:\e2e, the driver's current folder.
 WORK_FOLDER = "e2e"
+# The driver's exit status when no window could be created.
+DRIVER_NO_DESKTOP = 3
+SESSION_ATTEMPTS = 3
 
 
 class Session:
@@ -32,9 +35,24 @@ class Session:
         """Runs the script (driver commands, see tests/e2e/driver) in C:\\e2e,
         where each installer build lies as <build>\\Installer.exe (the
         delivered one as installer\\Installer.exe) and the sample programs
-        beside the driver."""
+        beside the driver. Under emulation Wine's desktop process now and
+        then never comes up; such a session proves nothing, and runs again."""
+        for attempt in range(SESSION_ATTEMPTS):
+            self.driver_status = self._session(script)
+            if self.driver_status != DRIVER_NO_DESKTOP:
+                break
+            print("%s on %s: Wine's desktop did not come up (attempt %d)" % (self.name, self.version, attempt + 1))
+        self.transcript = Transcript(os.path.join(self.work_folder, "transcript.jsonl"))
+        self.log = SampleLog(self.host_path("C:\\mw_log.txt"))
+        self.check.that("the driver ran the whole scenario", self.transcript.completed,
+                        "a transcript that ends with 'end'",
+                        "driver status %r, last record %r" % (
+                            self.driver_status, (self.transcript.records or [None])[-1]))
+
+    def _session(self, script):
+        """One Wine session in a fresh prefix; the driver's exit status."""
         prefix.make_prefix(self.prefix, self.version)
-        work = os.path.join(self.prefix, "drive_c", WORK_FOLDER)
+        work = self.work_folder
         os.makedirs(work)
         for build, path in self.config["installers"].items():
             os.makedirs(os.path.join(work, build))
@@ -43,14 +61,12 @@ class Session:
             shutil.copy(path, work)
         with open(os.path.join(work, "scenario.txt"), "w", newline="\r\n") as scenario:
             scenario.write("".join(line.strip() + "\n" for line in script.splitlines() if line.strip()))
-        self.driver_status = prefix.run_session(
+        return prefix.run_session(
             self.prefix, work, ["driver.exe", "scenario.txt", "transcript.jsonl"], self.session_seconds)
-        self.transcript = Transcript(os.path.join(work, "transcript.jsonl"))
-        self.log = SampleLog(self.host_path("C:\\mw_log.txt"))
-        self.check.that("the driver ran the whole scenario", self.transcript.completed,
-                        "a transcript that ends with 'end'",
-                        "driver status %r, last record %r" % (
-                            self.driver_status, (self.transcript.records or [None])[-1]))
+
+    @property
+    def work_folder(self):
+        return os.path.join(self.prefix, "drive_c", WORK_FOLDER)
 
     def host_path(self, windows_path):
         """Where a path of drive C lies on the host. Wine keeps the case a

@@ -27,7 +27,6 @@ def fresh_setup_installs_the_product(s):
     program finds data.Z but no branding file beside it and installs the
     product; the temporary folder is gone afterwards."""
     s.run(FORGET_PRODUCT + r"""
-        listen
         run installer\Installer.exe
         reg-dump %s
         reg-dump %s

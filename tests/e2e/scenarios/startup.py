@@ -31,7 +31,6 @@ def running_server_is_stopped_before_the_route(s):
     after the start; interactive on 9x."""
     switch = " /s" if s.is_nt else ""
     s.run(FORGET_PRODUCT + start_server(s) + r"""
-        listen
         run installer\Installer.exe""" + switch + r"""
         service-query MailWarden
     """)
@@ -69,7 +68,6 @@ def empty_program_value_counts_as_registered(s):
     run."""
     s.run(FORGET_PRODUCT + r"""
         reg-set HKLM\Software\Keltermax\MailWarden Program sz
-        listen
         on-window "has already been installed" esc
         run installer\Installer.exe
         on-window "has already been installed" select 1003 press 1

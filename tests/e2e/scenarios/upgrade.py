@@ -131,7 +131,6 @@ def in_place_then_unattended_over_the_running_server(s):
     meets both running: it stops them, upgrades without a window and starts
     the server alone again."""
     s.run((FORGET_PRODUCT + r"""
-        listen
         run installer\Installer.exe
         file-info "{page}"
     """ + STALE_SERVER_UPGRADED + r"""
