@@ -24,7 +24,7 @@ from harness import prefix  # noqa: E402
 import scenarios  # noqa: E402
 
 # Under qemu every Wine process takes tens of seconds to start.
-SESSION_SECONDS = 1200
+SESSION_SECONDS = 360
 
 
 def load_scenarios():
