@@ -112,16 +112,25 @@ run_session() {
     display_file=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
     xvfb=$!
+    # A session that is itself stopped (a test's time limit) still ends its
+    # X server and its Wine processes.
+    trap 'end_session "$prefix" $xvfb "$display_file"; exit 143' INT TERM HUP
     while [ ! -s "$display_file" ]; do
-        kill -0 $xvfb 2>/dev/null || { rm -f "$display_file"; return 1; }
+        kill -0 $xvfb 2>/dev/null || { end_session "$prefix" $xvfb "$display_file"; return 1; }
         sleep 0.1
     done
     status=0
     (cd "$folder" && DISPLAY=:$(cat "$display_file") WINEPREFIX="$prefix" timeout "$seconds" wine "$@") ||
         status=$?
-    WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
-    kill $xvfb 2>/dev/null
-    wait $xvfb 2>/dev/null
-    rm -f "$display_file"
+    end_session "$prefix" $xvfb "$display_file"
+    trap - INT TERM HUP
     return $status
+}
+
+# end_session PREFIX XVFB_PID DISPLAY_FILE
+end_session() {
+    WINEPREFIX="$1" wineserver -k 2>/dev/null || true
+    kill "$2" 2>/dev/null
+    wait "$2" 2>/dev/null
+    rm -f "$3"
 }

@@ -13,8 +13,14 @@ def _lib(command, *arguments, check=True, **options):
 
 
 def make_prefix(path, version):
-    """A fresh copy of the template prefix that reports the Windows version."""
+    """A fresh copy of the template prefix that reports the Windows version,
+    without the dial-up networking library: with it, the server's service
+    depends on "RasMan", a dependency list that Wine's CreateServiceA
+    garbles, after which its service manager hangs."""
     _lib('ensure_i386_execution && new_prefix "$1" "$2"', path, version, stdout=subprocess.DEVNULL)
+    with open(os.path.join(path, "user.reg"), "a") as user_registry:
+        # An empty load order disables the library.
+        user_registry.write('\n[Software\\\\Wine\\\\DllOverrides] 1\n"rasapi32"=""\n')
 
 
 def run_session(prefix, program_folder, arguments, timeout):
