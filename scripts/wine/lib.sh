@@ -130,6 +130,13 @@ run_session() {
 # end_session PREFIX XVFB_PID DISPLAY_FILE
 end_session() {
     WINEPREFIX="$1" wineserver -k 2>/dev/null || true
+    # A Wine process that lost its server survives that, and under qemu it
+    # may spin for ever: every Wine process still working in the prefix ends.
+    for process in /proc/[0-9]*; do
+        tr '\0' ' ' <"$process/cmdline" 2>/dev/null | grep -q '/usr/lib/wine/' &&
+            tr '\0' '\n' <"$process/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$1" &&
+            kill -9 "${process#/proc/}" 2>/dev/null
+    done
     kill "$2" 2>/dev/null
     wait "$2" 2>/dev/null
     rm -f "$3"
