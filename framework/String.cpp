@@ -151,13 +151,6 @@ CString CString::Mid(int first, int count) const
     return CString(GetString() + first, count);
 }
 
-CString CString::Right(int count) const
-{
-    if (count > length)
-        count = length;
-    return Mid(length - count);
-}
-
 int CString::Compare(const char* other) const { return strcmp(GetString(), other); }
 
 int CString::CompareNoCase(const char* other) const { return ::CompareNoCase(GetString(), other); }

@@ -34,7 +34,6 @@ public:
     CString Left(int count) const;
     CString Mid(int first) const;
     CString Mid(int first, int count) const;
-    CString Right(int count) const;
 
     // Byte-wise comparison; the NoCase variant folds ASCII letters only.
     int Compare(const char* other) const;

@@ -66,11 +66,3 @@ void CStringMap::RemoveKey(const char* key)
     entries[count].value.Empty();
 }
 
-void CStringMap::RemoveAll()
-{
-    for (int i = 0; i < count; ++i) {
-        entries[i].key.Empty();
-        entries[i].value.Empty();
-    }
-    count = 0;
-}

@@ -16,7 +16,6 @@ public:
     bool SetAt(const char* key, const char* value);
     // Removes the key; nothing happens when it is absent.
     void RemoveKey(const char* key);
-    void RemoveAll();
 
     int GetCount() const { return count; }
     // Entry at position index of the walk, 0 <= index < GetCount().
